@@ -1,0 +1,1 @@
+var get__count = function (c) { return Object.prototype.toString.call(c) == '[object Array]' ? c.length : 0 };
