@@ -9,9 +9,10 @@ exec 9>"$WINEPREFIX.lock"
 flock 9
 if [ ! -f "$WINEPREFIX/.quillmere-ready" ]; then
   rm -rf "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1
-  wineserver -w
+  wineboot -i </dev/null >/dev/null 2>&1 9>&-
+  wineserver -w 9>&-
   touch "$WINEPREFIX/.quillmere-ready"
 fi
-# Already running for this prefix: it refuses at once. Its output must not hold a caller's pipe.
-wineserver -p </dev/null >/dev/null 2>&1 || true
+# Already running for this prefix: it refuses at once. Neither its output nor the lock (fd 9)
+# may stay held by the server, or later callers would wait on them for good.
+wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
